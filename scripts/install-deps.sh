@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing the calculator need.
+# Safe to run again: it asks apt-get only for what is missing.
+set -euo pipefail
+
+packages=(
+    # build
+    build-essential cmake ninja-build pkgconf
+    # windows: Qt 6 Widgets, its platform plugins, its Chinese translation, a Song-style CJK font
+    qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev fonts-noto-cjk
+    # tests and benchmarks
+    libgtest-dev libbenchmark-dev locales xvfb xauth zbar-tools
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [[ $status == "install ok installed" ]] || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+[[ $(id -u) -eq 0 ]] || sudo=(sudo)
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
