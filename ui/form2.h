@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QWidget>
+
+class AutoSizeLabel;
+class PictureBox;
+
+// The contact window: a code to scan with a phone, which adds the maker as a WeChat contact,
+// and a line that invites the user to do so.
+class Form2 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form2(QWidget* parent = nullptr);
+
+    PictureBox* Image1;     // the contact code
+    AutoSizeLabel* Label1;  // the invitation to scan it
+};
