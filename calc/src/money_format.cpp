@@ -1,5 +1,6 @@
 #include "calc/money_format.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -9,48 +10,79 @@ namespace {
 
 constexpr int kSignificantDigits = 15;
 
-// Adds one to a run of decimal digits, growing it on carry ("999" -> "1000").
-void incrementDigits(std::string& digits) {
-    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-        if (*it != '9') {
-            ++*it;
-            return;
+// Room for the hundredths of the largest double: 309 integer digits, two decimals, a carry.
+constexpr std::size_t kMaxHundredthsDigits = 312;
+
+// Decimal digits of the magnitude of a value in whole hundredths, after both roundings.
+class Hundredths {
+public:
+    explicit Hundredths(double magnitude) {
+        // std::to_chars is exact and ignores the C locale. It writes d.dddddddddddddde±XX, that
+        // is the 15-digit integer D times 10^(exponent - 14).
+        char text[32];
+        const auto result = std::to_chars(text, text + sizeof text, magnitude,
+                                          std::chars_format::scientific, kSignificantDigits - 1);
+        char digits[kSignificantDigits];
+        digits[0] = text[0];
+        std::copy(text + 2, text + 1 + kSignificantDigits, digits + 1);
+        const char* exponentText = text + 2 + kSignificantDigits;  // after the 'e'
+        int exponent = 0;
+        std::from_chars(exponentText + 1, result.ptr, exponent);
+        if (*exponentText == '-') exponent = -exponent;
+
+        // Hundredths = D * 10^(exponent - 12): append zeros, or drop digits and round half up.
+        const int dropped = (kSignificantDigits - 3) - exponent;
+        if (dropped <= 0) {
+            append(digits, kSignificantDigits);
+            for (int i = 0; i < -dropped; ++i) digits_[size_++] = '0';
+        } else if (dropped <= kSignificantDigits) {
+            const int kept = kSignificantDigits - dropped;
+            append(digits, static_cast<std::size_t>(kept));
+            if (digits[kept] >= '5') roundUp();
         }
-        *it = '0';
+        // Below that, the value is under half a hundredth away from zero: nothing to keep.
     }
-    digits.insert(digits.begin(), '1');
-}
 
-// The magnitude of `value` in whole hundredths, as decimal digits, after both roundings.
-std::string roundedHundredths(double value) {
-    // std::to_chars is exact and ignores the C locale. It writes d.dddddddddddddde±XX, that is
-    // the 15-digit integer D times 10^(exponent - 14).
-    char buffer[40];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                      std::chars_format::scientific, kSignificantDigits - 1);
-    const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    bool isZero() const {
+        return size_ == 0 || std::string_view(digits_.data(), size_).find_first_not_of('0') ==
+                                 std::string_view::npos;
+    }
 
-    std::string digits;
-    digits.reserve(kSignificantDigits);
-    digits += text[0];
-    digits.append(text.substr(2, kSignificantDigits - 1));
+    // The integer part without leading zeros (empty for zero) and the two decimals.
+    std::string_view integerPart() const {
+        std::string_view all(digits_.data(), size_);
+        all = size_ > 2 ? all.substr(0, size_ - 2) : std::string_view();
+        const auto first = all.find_first_not_of('0');
+        return first == std::string_view::npos ? std::string_view() : all.substr(first);
+    }
+    std::array<char, 2> decimals() const {
+        if (size_ >= 2) return {digits_[size_ - 2], digits_[size_ - 1]};
+        return {'0', size_ == 1 ? digits_[0] : '0'};
+    }
 
-    int exponent = 0;
-    const std::string_view exponentText = text.substr(text.find('e') + 1);
-    const bool negativeExponent = exponentText[0] == '-';
-    std::from_chars(exponentText.data() + 1, exponentText.data() + exponentText.size(), exponent);
-    if (negativeExponent) exponent = -exponent;
+private:
+    void append(const char* digits, std::size_t count) {
+        std::copy(digits, digits + count, digits_.data() + size_);
+        size_ += count;
+    }
 
-    // Hundredths = D * 10^(exponent - 12): append zeros, or drop digits and round half up.
-    const int dropped = (kSignificantDigits - 3) - exponent;
-    if (dropped <= 0) return digits.append(static_cast<std::size_t>(-dropped), '0');
-    if (dropped > kSignificantDigits) return "0";
+    // Adds one hundredth, carrying leftwards ("999" becomes "1000").
+    void roundUp() {
+        for (std::size_t i = size_; i-- > 0;) {
+            if (digits_[i] != '9') {
+                ++digits_[i];
+                return;
+            }
+            digits_[i] = '0';
+        }
+        std::copy_backward(digits_.data(), digits_.data() + size_, digits_.data() + size_ + 1);
+        digits_[0] = '1';
+        ++size_;
+    }
 
-    const auto kept = static_cast<std::size_t>(kSignificantDigits - dropped);
-    std::string hundredths = kept == 0 ? std::string("0") : digits.substr(0, kept);
-    if (digits[kept] >= '5') incrementDigits(hundredths);
-    return hundredths;
-}
+    std::array<char, kMaxHundredthsDigits> digits_{};
+    std::size_t size_ = 0;
+};
 
 }  // namespace
 
@@ -58,21 +90,17 @@ std::string FormatTwoPlaces(double value, std::string_view decimalSeparator) {
     if (std::isnan(value)) return "NaN";
     if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";
 
-    std::string hundredths = roundedHundredths(value);
-    if (hundredths.size() < 3) hundredths.insert(0, 3 - hundredths.size(), '0');
-
-    const std::size_t integerLength = hundredths.size() - 2;
-    const std::size_t firstSignificant = hundredths.find_first_not_of('0');
-    const bool isZero = firstSignificant == std::string::npos;
+    const Hundredths hundredths(std::fabs(value));
+    const std::string_view integerPart = hundredths.integerPart();
+    const std::array<char, 2> decimals = hundredths.decimals();
+    const bool minus = std::signbit(value) && !hundredths.isZero();
 
     std::string out;
-    out.reserve(hundredths.size() + decimalSeparator.size() + 1);
-    if (std::signbit(value) && !isZero) out += '-';
-    if (!isZero && firstSignificant < integerLength) {
-        out.append(hundredths, firstSignificant, integerLength - firstSignificant);
-    }
+    out.reserve(1 + integerPart.size() + decimalSeparator.size() + 2);
+    if (minus) out += '-';
+    out += integerPart;
     out += decimalSeparator;
-    out.append(hundredths, integerLength, 2);
+    out.append(decimals.data(), decimals.size());
     return out;
 }
 

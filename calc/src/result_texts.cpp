@@ -8,8 +8,11 @@ namespace {
 constexpr std::string_view kUnitSuffix = "元";
 
 std::string resultText(std::string_view prefix, double value, std::string_view separator) {
-    std::string text(prefix);
-    text += FormatTwoPlaces(value, separator);
+    const std::string number = FormatTwoPlaces(value, separator);
+    std::string text;
+    text.reserve(prefix.size() + number.size() + kUnitSuffix.size());
+    text += prefix;
+    text += number;
     text += kUnitSuffix;
     return text;
 }
