@@ -10,6 +10,8 @@ packages=(
     qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev fonts-noto-cjk
     # tests and benchmarks
     libgtest-dev libbenchmark-dev locales xvfb xauth zbar-tools
+    # the Debian package and its checks
+    dpkg-dev file desktop-file-utils appstream lintian
 )
 
 missing=()

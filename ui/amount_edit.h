@@ -9,6 +9,8 @@ class QMenu;
 // an input method - must pass calc::AcceptAmountKey. Keys that carry no character (arrows,
 // Home, End, Delete, Tab) act as usual, and pasting is limited by the maximum length alone.
 class AmountEdit : public QLineEdit {
+    Q_OBJECT
+
 public:
     explicit AmountEdit(QWidget* parent = nullptr);
 

@@ -13,6 +13,7 @@ void setUpApplication(QApplication& app) {
     // product name, and the desktop entry gives it to the desktop.
     QApplication::setApplicationVersion(QStringLiteral(LANHE_VERSION));
     QApplication::setOrganizationName(QString::fromUtf8(kMakerName));
+    QGuiApplication::setDesktopFileName(QStringLiteral(LANHE_APP_ID));
 
     installSongSubstitutes();
 

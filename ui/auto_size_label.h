@@ -5,6 +5,8 @@
 // A one-line label that fits itself to its text whenever the text changes, keeping its left
 // and top edges where they were placed. A new font fits it again too.
 class AutoSizeLabel : public QLabel {
+    Q_OBJECT
+
 public:
     explicit AutoSizeLabel(const QString& text, QWidget* parent = nullptr);
 

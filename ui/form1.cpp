@@ -80,6 +80,7 @@ Form1::Form1(ContactWindowHolder& contactWindow, QWidget* parent)
     dk->setMaxLength(calc::AMOUNT_MAX_LENGTH);
     dk->setText(fromUtf8(calc::DEFAULT_AMOUNT_TEXT));
     dk->setToolTip(QStringLiteral("请输入贷款金额"));
+    dk->setAccessibleName(QStringLiteral("贷款金额（元）"));
 
     Label4 = label(this, "Label4", QStringLiteral("元"), 2520, 720);
 

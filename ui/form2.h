@@ -3,7 +3,7 @@
 #include <QWidget>
 
 class AutoSizeLabel;
-class PictureBox;
+class QLabel;
 
 // The contact window: a code to scan with a phone, which adds the maker as a WeChat contact,
 // and a line that invites the user to do so.
@@ -13,6 +13,6 @@ class Form2 : public QWidget {
 public:
     explicit Form2(QWidget* parent = nullptr);
 
-    PictureBox* Image1;     // the contact code
+    QLabel* Image1;         // the contact code, stretched to its box
     AutoSizeLabel* Label1;  // the invitation to scan it
 };

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
@@ -18,7 +19,6 @@
 #include "form1.h"
 #include "form2.h"
 #include "maker.h"
-#include "picture_box.h"
 #include "ui_test_support.h"
 
 namespace {
@@ -107,8 +107,9 @@ private slots:
 
     void pictureIsDrawnIntoItsBox() {
         form_->Command2->click();
-        PictureBox* image = contactWindow_->window()->Image1;
-        QCOMPARE(image->picture().size(), QSize(430, 430));
+        QLabel* image = contactWindow_->window()->Image1;
+        QCOMPARE(image->pixmap().size(), QSize(430, 430));
+        QVERIFY(image->hasScaledContents());
         const PixelKinds kinds = pixelKinds(image->grab().toImage());
         const int area = 133 * 133;
         QVERIFY2(kinds.dark > area / 10, "no dark modules");
