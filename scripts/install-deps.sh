@@ -8,8 +8,10 @@ packages=(
     build-essential cmake ninja-build pkgconf
     # windows: Qt 6 Widgets, its platform plugins, its Chinese translation, a Song-style CJK font
     qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev fonts-noto-cjk
-    # tests and benchmarks
+    # tests and benchmarks: GoogleTest, a German locale, a virtual X server, a QR reader,
+    # strace, X11 input and a small xcb tool, Clang's libFuzzer and sanitizer runtimes
     libgtest-dev libbenchmark-dev locales xvfb xauth zbar-tools
+    strace xdotool libxcb1-dev clang libclang-rt-14-dev
     # the Debian package and its checks
     dpkg-dev file desktop-file-utils appstream lintian
 )
