@@ -40,15 +40,17 @@ measure() {
 }
 
 printf '%-24s %11s %11s %11s   (medians of %d runs)\n' program "to window" RSS PSS "$runs"
-measure "岚禾信贷计算器" build-release/ui/岚禾信贷计算器
+measure "this calculator" build-release/ui/岚禾信贷计算器
 measure "bare Qt window (floor)" build-release/bench/bare_qt_window
+measure "Qt window, Chinese line" build-release/bench/bare_qt_window --chinese-text
 measure "speedcrunch" speedcrunch
 measure "galculator" galculator
 
-ours="岚禾信贷计算器"
+ours="this calculator"
 floor="bare Qt window (floor)"
-awk -v t="${time[$ours]}" -v f="${time[$floor]}" -v s="${time[speedcrunch]}" -v g="${time[galculator]}" \
-    -v r="${rss[$ours]}" -v rf="${rss[$floor]}" 'BEGIN {
-    printf "start-up: %.2f x the floor, %.2f x speedcrunch, %.2f x galculator\n", t / f, t / s, t / g
-    printf "RSS: %+.1f MB against the floor\n", r - rf
+text="Qt window, Chinese line"
+awk -v t="${time[$ours]}" -v f="${time[$floor]}" -v c="${time[$text]}" -v s="${time[speedcrunch]}" \
+    -v g="${time[galculator]}" -v r="${rss[$ours]}" -v rf="${rss[$floor]}" -v rc="${rss[$text]}" 'BEGIN {
+    printf "start-up: %.2f x the blank floor, %.2f x the Chinese-text floor, %.2f x speedcrunch, %.2f x galculator\n", t / f, t / c, t / s, t / g
+    printf "RSS: %+.1f MB against the blank floor, %+.1f MB against the Chinese-text floor\n", r - rf, r - rc
 }'
