@@ -25,13 +25,6 @@ namespace {
 
 const QString kPicturePath = QStringLiteral(":/contact-picture.jpg");
 
-int contactWindowCount() {
-    int count = 0;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        count += qobject_cast<Form2*>(widget) ? 1 : 0;
-    return count;
-}
-
 // Counts the pixels of `image` that are near black, near white and strongly coloured.
 struct PixelKinds {
     int dark = 0, light = 0, coloured = 0;

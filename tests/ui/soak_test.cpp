@@ -49,13 +49,6 @@ void quietFontFallback(QtMsgType type, const QMessageLogContext& context, const 
     previousHandler(type, context, message);
 }
 
-int contactWindowCount() {
-    int count = 0;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        count += qobject_cast<Form2*>(widget) ? 1 : 0;
-    return count;
-}
-
 }  // namespace
 
 class TestSoak : public QObject {
