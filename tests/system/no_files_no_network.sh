@@ -50,12 +50,10 @@ for _ in 1 2 3 4 5; do   # a click may be lost while the machine is busy
     [[ -n $contact ]] && break
 done
 [[ -n $contact ]] || { echo "FAIL: the contact window did not open" >&2; exit 1; }
-# Close one window as a window manager would, and wait until it is gone. On a heavily loaded
-# machine Qt 6.4 now and then drops a close request that arrives under Xvfb, so it is sent again
-# each second, as a user would click the close button again.
+# Close one window as a window manager would, and wait until it is gone.
 close_and_wait() {
-    for step in $(seq 100); do
-        ((step % 10 == 1)) && "$close_window" "$1"
+    "$close_window" "$1"
+    for _ in $(seq 100); do
         xdotool search --onlyvisible --name "$2" >/dev/null 2>&1 || return 0
         sleep 0.1
     done

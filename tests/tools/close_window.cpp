@@ -1,5 +1,7 @@
 // Asks an X11 window to close, as a window manager's close button does: sends it the
 // WM_DELETE_WINDOW message. Usage: close_window <window id>
+// The send is checked with a round trip, so the server has taken the message before the tool
+// disconnects; a bare flush and disconnect can lose it on a busy machine.
 #include <xcb/xcb.h>
 
 #include <cstdio>
@@ -32,9 +34,13 @@ int main(int argc, char* argv[]) {
     event.type = atom(connection, "WM_PROTOCOLS");
     event.data.data32[0] = atom(connection, "WM_DELETE_WINDOW");
     event.data.data32[1] = XCB_CURRENT_TIME;
-    xcb_send_event(connection, 0, event.window, XCB_EVENT_MASK_NO_EVENT,
-                   reinterpret_cast<const char*>(&event));
-    xcb_flush(connection);
+    xcb_generic_error_t* error = xcb_request_check(
+        connection, xcb_send_event_checked(connection, 0, event.window, XCB_EVENT_MASK_NO_EVENT,
+                                           reinterpret_cast<const char*>(&event)));
+    const int status = error ? 1 : 0;
+    if (error)
+        std::fprintf(stderr, "X error %d sending to window %s\n", error->error_code, argv[1]);
+    std::free(error);
     xcb_disconnect(connection);
-    return 0;
+    return status;
 }
