@@ -1,9 +1,11 @@
 #include "calc/money_format.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <string_view>
 
 namespace calc {
 namespace {
