@@ -13,7 +13,7 @@ if [[ -z ${INSIDE_XVFB:-} ]]; then
     INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build" "$scale"
 fi
 
-QT_SCALE_FACTOR=$scale "$build/ui/岚禾信贷计算器" &
+QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale "$build/ui/岚禾信贷计算器" &
 program=$!
 trap 'kill $program 2>/dev/null || true' EXIT
 
